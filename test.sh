@@ -1,0 +1,8 @@
+#!/bin/bash
+# Installs what is missing, builds, and runs every test.
+set -euo pipefail
+source "$(dirname "$0")/scripts/common.sh"
+prepare_builds
+ensure_display
+cd "$(test_build_dir)"
+ctest --output-on-failure -j2 "$@"
