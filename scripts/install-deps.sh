@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(cmake make g++ zlib1g-dev g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
           g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine32:i386 wine64 xvfb googletest
-          imagemagick x11-utils dpkg-dev binutils-mingw-w64-i686)
+          imagemagick x11-utils dpkg-dev python3 clang libclang-rt-14-dev binutils-mingw-w64-i686)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
