@@ -15,6 +15,9 @@ char LastChar(const std::string& Text);  // '\0' for the empty string
 void DeleteFirstChar(std::string& Text);
 void DeleteLastChar(std::string& Text);
 bool SameFileName(const std::string& A, const std::string& B);
+// Index of the last backslash or colon of Path, npos when none; in a double-byte code page
+// (CP_ACP: the system's) the second byte of a character never counts.
+size_t LastPathDelimiter(const std::string& Path, unsigned CodePage);
 std::string ParentPath(const std::string& Path);
 std::string NamePart(const std::string& Path);
 std::string DrivePart(const std::string& Path);

@@ -1,6 +1,7 @@
 // The system services that a test cannot stage on demand under Wine: message-box answers,
 // the drives (mask, kind, label, network name, storage query), the clock and process
-// launch, and the special folders (so that a test can make one unknown). The program uses the real implementation; tests install a fake of their own.
+// launch, and the special folders (so that a test can make one unknown). The program uses
+// the real implementation; tests install a fake of their own.
 // Files, folders, the registry, windows and the current directory are always real.
 #pragma once
 
@@ -25,12 +26,15 @@ public:
     virtual DWORD LogicalDrives();                                   // GetLogicalDrives
     virtual UINT DriveType(const std::string& Root);                 // GetDriveTypeA
     // GetVolumeInformationA of a root: label and file system flags; false when it fails.
+    // Critical-error dialogs (a drive without medium) are off for the call.
     virtual bool VolumeInformation(const std::string& Root, std::string& Label, DWORD& Flags);
-    // WNetGetConnectionA of "X:"; false when the drive is not connected to a network name.
+    // WNetGetConnectionA of "X:" (261-byte buffer); false when the drive is not connected to
+    // a network name.
     virtual bool NetworkName(const std::string& Drive, std::string& RemoteName);
     // Opens the volume \\.\X: and sends IOCTL_STORAGE_QUERY_PROPERTY for the device descriptor.
     virtual TStorageQueryResult QueryStorageDevice(const std::string& DrivePart, TStorageDeviceInfo& Info);
-    // SHGetFolderPathA (looked up at start-up) for a CSIDL; S_OK and the path on success.
+    // SHGetFolderPathA (looked up at start-up) for a CSIDL; S_OK and the path on success,
+    // E_NOTIMPL when no special-folder lookup is available.
     virtual HRESULT SpecialFolderPath(int Csidl, std::string& Path);
     virtual double Now();                                            // local date-time
     virtual UINT Launch(const std::string& CommandLine, UINT ShowCommand);  // WinExec
@@ -40,3 +44,10 @@ public:
 TSystemServices& System();
 // Installs Services (not owned) in place of the real ones; nullptr restores the real ones.
 void SetSystemServices(TSystemServices* Services);
+
+// Called first by the main routine: DLLs the program loads later come from the system
+// folder only, never from the folder the setup was started from (a planted DLL there).
+void HardenDllSearch();
+// Start-up and exit of the system services: OLE, and the look-up of SHGetFolderPathA.
+void InitSystemServices();
+void DoneSystemServices();
