@@ -13,15 +13,20 @@ TControl* TControl::FromHandle(HWND Window) {
 }
 
 void TControl::CreateControl(HWND Parent, const char* ClassName, const std::string& Text, DWORD Style,
-                             DWORD ExStyle, const TBounds& Bounds, int Id) {
+                             DWORD ExStyle, const TBounds& Bounds, int Id, void* CreateParam) {
     DestroyHandle();
     HMENU Menu = Parent ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)) : nullptr;
     FHandle = CreateWindowExA(ExStyle, ClassName, Text.c_str(), Style, Bounds.Left, Bounds.Top, Bounds.Width,
-                              Bounds.Height, Parent, Menu, GetModuleHandleA(nullptr), nullptr);
+                              Bounds.Height, Parent, Menu, GetModuleHandleA(nullptr), CreateParam);
     if (!FHandle) return;
     SetPropA(FHandle, ControlProperty, this);
     if (Parent) SetFont(reinterpret_cast<HFONT>(SendMessageA(Parent, WM_GETFONT, 0, 0)));
     HandleCreated();
+}
+
+void TControl::AttachHandle(HWND Window) {
+    FHandle = Window;
+    SetPropA(Window, ControlProperty, this);
 }
 
 void TControl::DestroyHandle() {
@@ -49,6 +54,19 @@ void TControl::SetVisible(bool Visible) { ShowWindow(FHandle, Visible ? SW_SHOW 
 void TControl::SetFocus() { ::SetFocus(FHandle); }
 void TControl::SetFont(HFONT Font) { SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font), TRUE); }
 HFONT TControl::Font() const { return reinterpret_cast<HFONT>(SendMessageA(FHandle, WM_GETFONT, 0, 0)); }
+int TControl::Id() const { return GetDlgCtrlID(FHandle); }
+
+TBounds TControl::Bounds() const {
+    RECT Rect{};
+    GetWindowRect(FHandle, &Rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(FHandle), reinterpret_cast<POINT*>(&Rect), 2);
+    return {Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top};
+}
+
+void TControl::SetBounds(const TBounds& Bounds) {
+    SetWindowPos(FHandle, nullptr, Bounds.Left, Bounds.Top, Bounds.Width, Bounds.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 bool ReflectNotification(UINT Message, WPARAM WParam, LPARAM LParam, LRESULT& Result) {
     HWND Child = nullptr;

@@ -22,9 +22,10 @@ public:
     static TControl* FromHandle(HWND Window);
 
     // Creates the window as a child of Parent (or a top-level window when Parent is 0)
-    // and links it to this object.
+    // and links it to this object. CreateParam reaches the window procedure as the
+    // lpCreateParams of WM_NCCREATE.
     void CreateControl(HWND Parent, const char* ClassName, const std::string& Text, DWORD Style,
-                       DWORD ExStyle, const TBounds& Bounds, int Id = 0);
+                       DWORD ExStyle, const TBounds& Bounds, int Id = 0, void* CreateParam = nullptr);
     void DestroyHandle();
 
     // A notification that the parent window received about this control. Returns true
@@ -32,7 +33,8 @@ public:
     virtual bool HandleNotification(UINT Message, WPARAM WParam, LPARAM LParam, LRESULT& Result);
 
     std::string Text() const;
-    void SetText(const std::string& Text);
+    // Virtual so that a control whose size follows its text (an auto-size label) can adjust.
+    virtual void SetText(const std::string& Text);
     bool Enabled() const;
     void SetEnabled(bool Enabled);
     bool Visible() const;
@@ -40,8 +42,15 @@ public:
     void SetFocus();
     void SetFont(HFONT Font);
     HFONT Font() const;
+    int Id() const;
+    // Position and size relative to the parent's client area.
+    TBounds Bounds() const;
+    void SetBounds(const TBounds& Bounds);
 
 protected:
+    // Links Window to this object before CreateWindowEx returns, for windows whose procedure
+    // needs the object from their first message on.
+    void AttachHandle(HWND Window);
     // Called once the window exists; controls that fill themselves do it here.
     virtual void HandleCreated() {}
 
