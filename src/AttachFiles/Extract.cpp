@@ -22,12 +22,27 @@ const TAttachedFile* FindLastEntry(const std::vector<TAttachedFile>& Entries, co
     return nullptr;
 }
 
+// Creating anew over a read-only file fails on Windows, and so it must here: a process that
+// may ignore the attribute (root under Wine) would otherwise replace the file silently.
+bool IsReadOnlyFile(const std::wstring& Path) {
+    const DWORD Attributes = GetFileAttributesW(Path.c_str());
+    return Attributes != INVALID_FILE_ATTRIBUTES && (Attributes & FILE_ATTRIBUTE_READONLY) &&
+           !(Attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // One attempt: the file is created anew and gets all the bytes, or it is not left behind.
+// A link at the file's name is opened as itself, never followed: the setup runs elevated,
+// and whoever planted the link could otherwise aim the write anywhere.
 bool WriteEntryFile(const uint8_t* Bytes, int32_t Size, const std::string& FileName) {
+    // Refused whole, as Windows refuses it: Wine would write such a file, which the setup's
+    // narrow calls (file search, time, deletion) could then not reach.
+    if (FileName.size() >= MAX_PATH) return false;
     ForceDirs(ParentPath(FileName));
     const std::wstring Path = ToWide(FileName);
+    if (IsReadOnlyFile(Path)) return false;
     TFileHandle File(CreateFileW(Path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                 nullptr));
     if (!File) return false;
     const bool Written = WriteEntryBytes(File.Get(), Bytes, DWORD(Size));
     File.Reset();
@@ -40,7 +55,8 @@ bool WriteEntryFile(const uint8_t* Bytes, int32_t Size, const std::string& FileN
 // form, or a file that cannot be opened again, keeps the time of its writing.
 void SetStoredTime(const std::string& FileName, double Time) {
     TFileHandle File(CreateFileW(ToWide(FileName).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN |
+                                                    FILE_FLAG_OPEN_REPARSE_POINT,
                                  nullptr));
     uint16_t DosDate, DosTime;
     FILETIME Local, Utc;

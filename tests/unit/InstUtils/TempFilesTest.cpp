@@ -48,12 +48,12 @@ TEST_F(TempFiles, AMissingTempFolderGivesWayToTheDocumentsFolder) {
     EXPECT_EQ(MakeTempFileName(), Prefix + "0.tmp");  // a bare name, relative to the current directory
 }
 
-TEST_F(TempFiles, NamesSkipFilesButNotFolders) {
+TEST_F(TempFiles, NamesSkipFilesAndFolders) {
     const std::string First = Temp + "\\" + Prefix + "0.tmp";
     EXPECT_EQ(MakeTempFileName(), First);
     EXPECT_EQ(MakeTempFileName(), First);  // not reserved
     CreateDirectoryA(First.c_str(), nullptr);
-    EXPECT_EQ(MakeTempFileName(), First);
+    EXPECT_EQ(MakeTempFileName(), Temp + "\\" + Prefix + "1.tmp");  // no file could be written there
     RemoveDirectoryA(First.c_str());
     MakeFile(First);
     MakeFile(Temp + "\\" + Prefix + "1.tmp");
