@@ -12,5 +12,8 @@ else
     tail -n 40 "$BUILD/fuzz/last-run.log"; echo "fuzzing found a fault (log: build/fuzz/last-run.log)"; exit 1
 fi
 ensure_display
+# One run of every benchmark figure, so that the benchmark keeps working.
+"$ROOT/bench.sh" --smoke >"$BUILD/bench-smoke.log" 2>&1 || { tail -n 30 "$BUILD/bench-smoke.log"; echo "benchmark smoke run failed"; exit 1; }
+echo "benchmark smoke run: ok"
 cd "$(test_build_dir)"
 ctest --output-on-failure -j2 "$@"

@@ -10,8 +10,11 @@ build_arch() {  # ARCH DIR
         cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
               -DCMAKE_BUILD_TYPE=Release -DRUSPELL_DEPS_DIR="$BUILD/deps" >/dev/null
     fi
-    cmake --build "$dir" -j"$(nproc)" -- --no-print-directory 2>&1 | grep -vE '^\[|^-- ' || true
-    [ "${PIPESTATUS[0]}" = 0 ] || { echo "build of $arch failed" >&2; exit 1; }
+    if ! cmake --build "$dir" -j"$(nproc)" >"$dir/last-build.log" 2>&1; then
+        grep -E 'error|Error' "$dir/last-build.log" | head -n 40 >&2
+        echo "build of $arch failed (log: $dir/last-build.log)" >&2
+        exit 1
+    fi
 }
 
 # The 32-bit Wine needs a kernel that runs 32-bit code; some virtual machines have it off.
