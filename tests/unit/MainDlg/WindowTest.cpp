@@ -115,6 +115,7 @@ TEST_F(WizardTest, ControlsLieWhereTheLayoutPutsThem) {
         EXPECT_EQ(Actual.Width, Placement.Expected.Width);
         EXPECT_EQ(Actual.Height, Placement.Expected.Height);
     }
+    EXPECT_EQ(SendMessageA(Form->DestDirLstBx.Handle(), LB_GETITEMHEIGHT, 0, 0), 17);
     TBounds Title = ClientBounds(*Form, Form->TopLbl);
     EXPECT_EQ(Title.Left, 20);
     EXPECT_EQ(Title.Top, 14);
