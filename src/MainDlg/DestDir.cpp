@@ -51,8 +51,9 @@ std::string ReadMainDir(HKEY Key) {
     return Data.substr(0, Data.find('\0'));
 }
 
-// LAUNCH as a little-endian integer of up to its first four bytes; a missing or empty
-// value leaves the launch box ticked.
+// LAUNCH as a little-endian integer of up to its first four bytes, zero-extended, whatever
+// its type (so the string "0" reads as 0x30 and ticks the box); a missing value and one of
+// size 0 leave the launch box ticked.
 bool ReadLaunch(HKEY Key) {
     std::string Data;
     if (!Key || !ReadValueBytes(Key, "LAUNCH", Data) || Data.empty()) return true;
@@ -126,6 +127,9 @@ bool SelectArrivedDrive(TDriveComboBox& Box, DWORD Mask, DWORD OldMask) {
 // After a refill: the shown drive's row again when that drive is still there, else the
 // program files drive (or, when that is unknown, the first listed drive).
 void KeepOrLeaveDrive(TDriveComboBox& Box, DWORD Mask, const std::string& OldText) {
+    // No drive shown (the start folder was a share or empty): the drive that went was not
+    // the shown one, so the folder given stays in the edit box.
+    if (Box.DriveLetter == '\0') return;
     if (HasDrive(Mask, Box.DriveLetter)) {
         // Its label may have changed meanwhile: then the row is found by its letter.
         if (!Box.SelectText(OldText)) Box.SelectDrive(Box.DriveLetter);
