@@ -15,10 +15,21 @@ bool IsReadOnlyFile(const std::wstring& Path) {
 
 }  // namespace
 
-TReplacementFile::TReplacementFile(const std::string& Path)
-    : FPath(Path), FNewPath(ToWide(Path + ".new")) {
-    FFile.Reset(CreateFileW(FNewPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+// The folder of the records can be written by every user, so anything may already stand
+// under the replacement's name: a file, a folder, a link to a file elsewhere. The new file is
+// made only under a name that nothing holds and never through a link, so the elevated setup
+// cannot be led to overwrite another file.
+TReplacementFile::TReplacementFile(const std::string& Path) : FPath(Path) {
+    constexpr int NameAttempts = 100;
+    for (int Attempt = 0; Attempt < NameAttempts && !FFile; ++Attempt) {
+        FNewPath = ToWide(Path + ".new" + (Attempt ? std::to_string(Attempt) : std::string()));
+        FFile.Reset(CreateFileW(FNewPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        const DWORD Error = FFile ? ERROR_SUCCESS : GetLastError();
+        if (Error != ERROR_FILE_EXISTS && Error != ERROR_ALREADY_EXISTS &&
+            Error != ERROR_ACCESS_DENIED && Error != ERROR_SHARING_VIOLATION)
+            break;
+    }
     FBuffer.reserve(BufferSize);
 }
 

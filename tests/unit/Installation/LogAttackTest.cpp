@@ -147,8 +147,8 @@ TEST_F(LogAttack, LinesOfAHundredThousandCharactersAreMergedInBoundedMemory) {
     EXPECT_TRUE(New == Expected);  // not printed: 15 MB
 }
 
-// Folders in the place of the log or of the file that replaces it: the save fails, and
-// every file is where it was.
+// A folder in the place of the log makes the save fail; one under the name the replacement
+// would take is passed over. Every file is where it was.
 TEST_F(LogAttack, FoldersInThePlaceOfTheLogOrItsReplacementLoseNothing) {
     ForceDirs(LogPath);
     WriteBytes(LogPath + "\\kept.txt", "inside");
@@ -160,9 +160,28 @@ TEST_F(LogAttack, FoldersInThePlaceOfTheLogOrItsReplacementLoseNothing) {
     WriteBytes(LogPath, OldLog);
     ForceDirs(LogPath + ".new");
     WriteBytes(LogPath + ".new\\kept.txt", "inside");
-    EXPECT_FALSE(WriteUpdateLogFile(RunTime, {P1}));
-    EXPECT_EQ(ReadBytes(LogPath), OldLog);
+    EXPECT_TRUE(WriteUpdateLogFile(RunTime, {P1}));
+    EXPECT_EQ(ReadBytes(LogPath), Merged);
     EXPECT_EQ(ReadBytes(LogPath + ".new\\kept.txt"), "inside");
+}
+
+// A file planted under the replacement's name, held open or not, is never written through:
+// the log is saved under another name and the planted file keeps its bytes.
+TEST_F(LogAttack, FilePlantedUnderTheReplacementNameIsLeftAlone) {
+    for (bool HeldOpen : {false, true}) {
+        SCOPED_TRACE(HeldOpen ? "held open" : "not held");
+        const std::string Planted = LogPath + ".new";
+        WriteBytes(LogPath, OldLog);
+        WriteBytes(Planted, "another program's");
+        TOtherProcessHolding Holder(Planted, GENERIC_READ | GENERIC_WRITE, 0);
+        if (!HeldOpen) Holder.End();
+
+        EXPECT_TRUE(WriteUpdateLogFile(RunTime, {P1}));
+        Holder.End();
+        EXPECT_EQ(ReadBytes(LogPath), Merged);
+        EXPECT_EQ(ReadBytes(Planted), "another program's");
+        DeleteFileA(Planted.c_str());
+    }
 }
 
 struct THeldCase {
@@ -178,7 +197,6 @@ TEST_F(LogAttack, LogHeldByAnotherProcessIsKeptAndMergedOnceFree) {
         {"log held without sharing", "", GENERIC_READ | GENERIC_WRITE, 0},
         {"log read by a viewer", "", GENERIC_READ, FILE_SHARE_READ},
         {"log followed by a viewer that lets others write", "", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE},
-        {"replacement name held without sharing", ".new", GENERIC_READ | GENERIC_WRITE, 0},
     };
     for (const THeldCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
