@@ -1,23 +1,9 @@
 #include "FileCtrl/FileCtrlHelpers.h"
 
 #include "InstUtils/WinHandles.h"
+#include "Toolkit/Painting.h"
 
 namespace {
-
-// The screen's device context, released with the scope.
-class TScreenDc {
-public:
-    TScreenDc() : FDc(GetDC(nullptr)) {}
-    ~TScreenDc() {
-        if (FDc) ReleaseDC(nullptr, FDc);
-    }
-    TScreenDc(const TScreenDc&) = delete;
-    TScreenDc& operator=(const TScreenDc&) = delete;
-    HDC Get() const { return FDc; }
-
-private:
-    HDC FDc;
-};
 
 // Changes the ASCII letters only, stepping over both bytes of a double-byte character.
 std::string MapAsciiCase(std::string Name, bool Upper) {
@@ -51,7 +37,7 @@ std::string LowerCaseName(const std::string& Name) { return MapCase(Name, false)
 std::string UpperCaseName(const std::string& Name) { return MapCase(Name, true); }
 
 int FontTextHeight(HFONT Font) {
-    TScreenDc Screen;
+    TWindowDc Screen(nullptr);
     if (!Screen.Get()) return 0;
     TSelectObject Selected(Screen.Get(), Font ? HGDIOBJ(Font) : GetStockObject(SYSTEM_FONT));
     TEXTMETRICA Metrics{};

@@ -20,17 +20,6 @@ TSystemServices* CurrentServices = &RealServices;
 constexpr DWORD NameBufferSize = 261;
 constexpr DWORD DescriptorBufferSize = 548;
 
-// Switches critical-error dialogs off for the scope and restores the previous mode.
-class TNoCriticalErrorBoxes {
-public:
-    TNoCriticalErrorBoxes() : FOldMode(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-    ~TNoCriticalErrorBoxes() { SetErrorMode(FOldMode); }
-    TNoCriticalErrorBoxes(const TNoCriticalErrorBoxes&) = delete;
-    TNoCriticalErrorBoxes& operator=(const TNoCriticalErrorBoxes&) = delete;
-
-private:
-    UINT FOldMode;
-};
 
 // WNetGetConnectionA is looked up: mpr.dll is no KnownDLL and must not be imported.
 using TWNetGetConnectionA = DWORD(WINAPI*)(LPCSTR, LPSTR, LPDWORD);
@@ -73,7 +62,7 @@ UINT TSystemServices::DriveType(const std::string& Root) { return GetDriveTypeA(
 bool TSystemServices::VolumeInformation(const std::string& Root, std::string& Label, DWORD& Flags) {
     char Buffer[NameBufferSize] = {};
     DWORD FileSystemFlags = 0;
-    TNoCriticalErrorBoxes NoBoxes;
+    TCriticalErrorsOff NoDiskDialogs;
     if (!GetVolumeInformationA(Root.c_str(), Buffer, NameBufferSize, nullptr, nullptr,
                                &FileSystemFlags, nullptr, 0))
         return false;

@@ -90,6 +90,19 @@ private:
     HGDIOBJ FOld;
 };
 
+// Switches the "no disk in drive" dialogs off for the scope, so that reading an empty card
+// reader or floppy drive fails quietly; the previous error mode comes back at its end.
+class TCriticalErrorsOff {
+public:
+    TCriticalErrorsOff() : FOldMode(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+    ~TCriticalErrorsOff() { SetErrorMode(FOldMode); }
+    TCriticalErrorsOff(const TCriticalErrorsOff&) = delete;
+    TCriticalErrorsOff& operator=(const TCriticalErrorsOff&) = delete;
+
+private:
+    UINT FOldMode;
+};
+
 // A memory device context, deleted with the scope.
 class TMemoryDc {
 public:
