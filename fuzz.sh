@@ -24,5 +24,5 @@ clang++ -std=c++17 -O1 -g -fno-omit-frame-pointer \
 python3 "$ROOT/tests/fuzz/make_seeds.py" "$OUT/seeds"
 
 cd "$OUT"
-exec ./ArchiveFuzzer -max_total_time="$SECONDS_TO_RUN" -rss_limit_mb=2048 -timeout=10 \
+exec ./ArchiveFuzzer -max_total_time="$SECONDS_TO_RUN" -rss_limit_mb=2048 -timeout=30 \
     -artifact_prefix="$OUT/findings/" -print_final_stats=1 corpus seeds
