@@ -32,7 +32,7 @@ export DISPLAY=":$(cat "$number_file")"
 
 desktop=RuSpellSetupScreenshots
 walker_exe="Z:$(echo "$dir/tests/e2e/Walker.exe" | tr / '\\')"
-"$dir/wine-run.sh" explorer "/desktop=$desktop,800x600" "$walker_exe" --screenshots "$out" &
+RUSPELL_WINEPREFIX="$dir/run-prefix" "$dir/wine-run.sh" explorer "/desktop=$desktop,800x600" "$walker_exe" --screenshots "$out" &
 walker=$!
 for n in 0 1 2 3 4 5; do
     rect="$out/page$n.rect"

@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -61,8 +62,13 @@ public:
     }
     void RemoveDrive(const std::string& DrivePart) { Drives.erase(Key(DrivePart)); }
 
+    // Runs as each box appears, before the scripted answer: the moment in which a user
+    // would remove the cause of a failure.
+    std::function<void()> OnBox;
+
     int ShowMessageBox(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Style,
                        WORD Language) override {
+        if (OnBox) OnBox();
         Boxes.push_back({Owner, Text, Caption, Style, Language});
         if (Answers.empty()) return IDOK;
         int Answer = Answers.front();

@@ -18,17 +18,6 @@ namespace {
 const double T1 = EncodeDateTime(2013, 4, 6, 21, 31, 14);
 const double T2 = EncodeDateTime(2021, 2, 10, 11, 58, 46);
 
-// Runs a callback when a box appears, before the scripted answer: the test's way of
-// releasing a file while the user looks at the message.
-class TBoxWatcher : public TFakeSystem {
-public:
-    std::function<void()> OnBox;
-    int ShowMessageBox(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Style,
-                       WORD Language) override {
-        if (OnBox) OnBox();
-        return TFakeSystem::ShowMessageBox(Owner, Text, Caption, Style, Language);
-    }
-};
 
 // Puts a writer in force for the scope.
 class TScopedEntryWriter {
@@ -69,7 +58,7 @@ protected:
     }
 
     TScratchFolder Folder{"AttachFilesExtract"};
-    TBoxWatcher Fake;
+    TFakeSystem Fake;
     std::unique_ptr<TAttachedFiles> Archive;
 };
 

@@ -17,17 +17,6 @@ namespace {
 const double Stored = EncodeDateTime(2019, 6, 7, 8, 9, 10);
 const std::string Content = "0123456789abcdef";
 
-// Runs the test's callback when a box appears, before the scripted answer: the moment in
-// which a user would remove the cause.
-class TBoxWatcher : public TFakeSystem {
-public:
-    std::function<void()> OnBox;
-    int ShowMessageBox(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Style,
-                       WORD Language) override {
-        if (OnBox) OnBox();
-        return TFakeSystem::ShowMessageBox(Owner, Text, Caption, Style, Language);
-    }
-};
 
 // A full disk: part of the bytes go down, then the write fails.
 BOOL WINAPI WriteUntilFull(HANDLE File, LPCVOID Bytes, DWORD Size, LPDWORD Written, LPOVERLAPPED) {
@@ -65,7 +54,7 @@ protected:
     ~WriteFaults() override { SetEntryWriter(nullptr); }
 
     TScratchFolder Folder{"HardeningWriteFaults"};
-    TBoxWatcher Fake;
+    TFakeSystem Fake;
     std::unique_ptr<TAttachedFiles> Archive;
 };
 

@@ -21,16 +21,6 @@
 #include "MainDlg/Installation.h"
 #include "MainDlg/MainDlgForm.h"
 
-// Runs Hook as each message box appears, before it is answered.
-class TWizardFake : public TFakeSystem {
-public:
-    std::function<void()> OnBox;
-    int ShowMessageBox(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Style,
-                       WORD Language) override {
-        if (OnBox) OnBox();
-        return TFakeSystem::ShowMessageBox(Owner, Text, Caption, Style, Language);
-    }
-};
 
 // A top-level window marked as a running word processor, for its lifetime.
 class TRunningWordProcessor {
@@ -114,7 +104,7 @@ protected:
         ASSERT_EQ(Page(), pgStart);
     }
 
-    TWizardFake Fake;
+    TFakeSystem Fake;
     std::string Scratch;
     std::string Home = GetTempDir() + "WizardTest\\Home\\WP";
     std::string CommonData = GetTempDir() + "WizardTest\\Common";
